@@ -1,0 +1,158 @@
+"""Runs the built trevanto in a fresh directory and looks at what it leaves: its standard
+output, byte for byte, its exit status, its files, and what it handed to the desktop.
+
+The program to run comes from TREVANTO_BINARY, and TREVANTO_PREFIX may name a command to run it
+with (such as wine), so that the same cases check every build. A fake desktop opener first on
+PATH records each hand-off, so no test starts a real desktop program.
+"""
+
+import os
+import resource
+import shlex
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BINARY = os.environ.get("TREVANTO_BINARY", "")
+PREFIX = shlex.split(os.environ.get("TREVANTO_PREFIX", ""))
+ON_WINDOWS = BINARY.lower().endswith(".exe")
+
+USAGE = (
+    b"\r\nTREVANTO V. 0.997:\r\n converts .txt files and .pdb files to .hdb files.\r\n\r\n"
+    b"Usage: \r\n"
+    b"   \"trevanto\"         for GUI mode. \r\n"
+    b"   \"trevanto <filename>\" for converting a single .txt file or .pdb file.\r\n"
+    b"   \"trevanto all\"     for converting all .txt and .pdb files in the current\r\n"
+    b"                       directory.\r\n"
+    b"   \"trevanto allpdb\"   for converting all .pdb files in the current directory.\r\n"
+    b"   \"trevanto alltxt\"   for converting all .txt files in the current directory.\r\n"
+    b"   \"trevanto <option> <owner>\"   for processing files and editing\r\n"
+    b"                       the owner field.\r\n"
+    b"   \"trevanto  -h\"     for  this option display.\r\n\r\n"
+)
+SYNTAX_ERROR = b"\r\n Your command syntax is incorrect.\r\n"
+
+FAKE_OPENER = """#!/bin/sh
+printf '%s\\n' "$@" >> "$TREVANTO_HANDOFF_RECORD.part"
+mv "$TREVANTO_HANDOFF_RECORD.part" "$TREVANTO_HANDOFF_RECORD"
+"""
+
+
+def doc_header(compression=2, text_length=0, record_count=0, record_size=4096):
+    return struct.pack(">HHIHHI", compression, 0, text_length, record_count, record_size, 0)
+
+
+def build_pdb(records, name=b"Test Book", type_=b"TEXt", creator=b"REAd"):
+    """A Palm database holding `records`, laid out as a PalmDoc writer lays it out."""
+    header = struct.pack(">32sHHIIIIII4s4sIIH", name, 0, 0, 0, 0, 0, 0, 0, 0, type_, creator,
+                         0, 0, len(records))
+    offset = len(header) + 8 * len(records) + 2
+    entries = b""
+    for index, record in enumerate(records):
+        entries += struct.pack(">II", offset, 0x406F8000 + index)
+        offset += len(record)
+    return header + entries + b"\0\0" + b"".join(records)
+
+
+def sample_book(name=b"Sample Book", text=b"Hello, hello world.\n"):
+    return build_pdb([doc_header(1, len(text), 1), text], name=name)
+
+
+class Result:
+    def __init__(self, completed):
+        self.stdout = completed.stdout
+        self.status = completed.returncode
+
+
+class CliTestCase(unittest.TestCase):
+    """Each test runs in a directory of its own, removed when it passes."""
+
+    def setUp(self):
+        if not BINARY:
+            self.fail("TREVANTO_BINARY is not set")
+        self.root = tempfile.mkdtemp(prefix="trevanto-cli-")
+        self.work = os.path.join(self.root, "work")
+        os.mkdir(self.work)
+        self.tools = os.path.join(self.root, "tools")
+        os.mkdir(self.tools)
+        self.handoff_record = os.path.join(self.root, "handed-off")
+        self.install_opener(FAKE_OPENER)
+
+    def tearDown(self):
+        result = self._outcome.result
+        if any(test is self for test, _ in result.errors + result.failures):
+            print(f"\nkept {self.root}", file=sys.stderr)
+        else:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    def install_opener(self, script):
+        opener = os.path.join(self.tools, "xdg-open")
+        if script is None:
+            if os.path.exists(opener):
+                os.remove(opener)
+            return
+        with open(opener, "w") as out:
+            out.write(script)
+        os.chmod(opener, 0o755)
+
+    def environment(self):
+        env = dict(os.environ)
+        env["PATH"] = self.tools + os.pathsep + env.get("PATH", "")
+        env["TREVANTO_HANDOFF_RECORD"] = self.handoff_record
+        env.pop("DISPLAY", None)
+        env.pop("WAYLAND_DISPLAY", None)
+        return env
+
+    def run_trevanto(self, *arguments, cwd=None, file_size_limit=None, stdin=subprocess.DEVNULL):
+        def limit_file_size():
+            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+            resource.setrlimit(resource.RLIMIT_FSIZE, (file_size_limit, file_size_limit))
+
+        completed = subprocess.run(
+            PREFIX + [BINARY, *arguments], cwd=cwd or self.work, env=self.environment(),
+            stdin=stdin, stdout=subprocess.PIPE, timeout=120,
+            preexec_fn=limit_file_size if file_size_limit is not None else None)
+        return Result(completed)
+
+    # Files of the working directory.
+
+    def path(self, name):
+        return os.path.join(self.work, name)
+
+    def write(self, name, content):
+        with open(self.path(name), "wb") as out:
+            out.write(content)
+
+    def read(self, name):
+        with open(self.path(name), "rb") as source:
+            return source.read()
+
+    def files(self, folder=None):
+        return sorted(os.listdir(folder or self.work))
+
+    # The hand-off.
+
+    def handed_off(self, wait=10.0):
+        """The arguments the desktop opener received; waits for it, since nobody waits for it."""
+        deadline = time.monotonic() + wait
+        while time.monotonic() < deadline:
+            if os.path.exists(self.handoff_record):
+                with open(self.handoff_record) as record:
+                    return record.read().splitlines()
+            time.sleep(0.05)
+        return []
+
+    def assert_handed_off(self, name):
+        self.assertEqual(self.handed_off(), [name])
+
+    def assert_not_handed_off(self):
+        self.assertEqual(self.handed_off(wait=0.5), [])
+
+
+def main():
+    unittest.main(verbosity=2)
