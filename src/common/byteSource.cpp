@@ -4,13 +4,14 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/fileIo.h"
 #include "platform/platform.h"
 
 namespace {
 
 // Reads that follow each other, as record after record does, need no seek.
 struct tOpenFile {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream;
+  tStream stream;
   std::uint64_t position = 0;
 
   bool readAt(std::uint64_t offset, std::span<unsigned char> out) {
@@ -36,8 +37,7 @@ tByteSource memorySource(std::span<const unsigned char> bytes) {
 }
 
 std::optional<tByteSource> openByteSource(const std::string& path) {
-  auto file =
-      std::make_shared<tOpenFile>(tOpenFile{{std::fopen(path.c_str(), "rb"), &std::fclose}});
+  auto file = std::make_shared<tOpenFile>(tOpenFile{tStream(std::fopen(path.c_str(), "rb"))});
   if (!file->stream) return std::nullopt;
   const auto size = platform::regularFileSize(file->stream.get());
   if (!size) return std::nullopt;

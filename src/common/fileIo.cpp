@@ -8,11 +8,6 @@
 
 namespace {
 
-struct tStreamCloser {
-  void operator()(std::FILE* stream) const { std::fclose(stream); }
-};
-using tStream = std::unique_ptr<std::FILE, tStreamCloser>;
-
 // Temporary files are hidden, and their names hold none of the extensions that a directory
 // batch converts, should the listing show one before it is gone.
 std::string temporaryName(std::string_view folder, unsigned attempt) {
@@ -48,10 +43,6 @@ bool writeAndClose(std::FILE* stream, const std::function<bool(const tByteSink&)
 }
 
 }  // namespace
-
-bool canOpenForReading(const std::string& path) {
-  return tStream(std::fopen(path.c_str(), "rb")) != nullptr;
-}
 
 bool writeAll(std::FILE* stream, std::span<const unsigned char> bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();

@@ -3,14 +3,18 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 using tBytes = std::vector<unsigned char>;
 
-/// True when `path` opens for reading.
-bool canOpenForReading(const std::string& path);
+struct tStreamCloser {
+  void operator()(std::FILE* stream) const { std::fclose(stream); }
+};
+/// A stream that closes itself.
+using tStream = std::unique_ptr<std::FILE, tStreamCloser>;
 
 /// Takes a file's content piece by piece, in file order.
 using tByteSink = std::function<void(std::span<const unsigned char>)>;

@@ -5,6 +5,7 @@
 #include "common/names.h"
 #include "frontend/commandLine.h"
 #include "frontend/dispatch.h"
+#include "frontend/textRoute.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ tRunEnd runMode(tRun& run) {
   switch (selectMode(run.modeArgument)) {
     case tMode::singleDatabase:
       return convertSingleDatabase(run);
-    case tMode::interactive:
     case tMode::singleTextFile:
+      return convertSingleTextFile(run);
+    case tMode::interactive:
     case tMode::batch:
       break;
   }

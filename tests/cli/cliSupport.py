@@ -154,5 +154,22 @@ class CliTestCase(unittest.TestCase):
         self.assertEqual(self.handed_off(wait=0.5), [])
 
 
+def cleaned_text(text):
+    """What the text records of a text file hold once decoded: each block of 4096 bytes without
+    the bytes 0x00 to 0x08, every line end a single LF."""
+    cleaned = bytearray()
+    for start in range(0, len(text), 4096):
+        block = text[start:start + 4096]
+        for i, byte in enumerate(block):
+            if byte <= 0x08 or (byte == 0x0D and block[i + 1:i + 2] == b"\n"):
+                continue
+            cleaned.append(0x0A if byte == 0x0D else byte)
+    return bytes(cleaned)
+
+
+def hdb_book_name(hdb):
+    return hdb[:32]
+
+
 def main():
     unittest.main(verbosity=2)
