@@ -45,10 +45,14 @@ bool namesDatabase(std::string_view name) {
   return contains(name, ".pdb") || contains(name, ".PDB");
 }
 
-tMode selectMode(const std::optional<std::string>& argument) {
+tMode selectMode(const std::optional<std::string>& argument, bool namesAFile) {
   if (!argument) return tMode::interactive;
-  if (namesTextFile(*argument) && !contains(*argument, "alltxt")) return tMode::singleTextFile;
-  if (namesDatabase(*argument) && !contains(*argument, "*") && !contains(*argument, "all")) {
+  const std::string& name = *argument;
+  const bool namedFileWins = namesAFile && !contains(name, "*") && !contains(name, "palmall");
+  if (namesTextFile(name) && (!contains(name, "alltxt") || namedFileWins)) {
+    return tMode::singleTextFile;
+  }
+  if (namesDatabase(name) && ((!contains(name, "*") && !contains(name, "all")) || namedFileWins)) {
     return tMode::singleDatabase;
   }
   return tMode::batch;

@@ -15,7 +15,9 @@ void printUsage();
 
 enum class tMode { interactive, singleTextFile, singleDatabase, batch };
 
-tMode selectMode(const std::optional<std::string>& argument);
+/// `namesAFile` says whether the argument names an existing file: such a file is converted as
+/// itself even when its name holds a key word of the directory batch, such as "all".
+tMode selectMode(const std::optional<std::string>& argument, bool namesAFile);
 
 bool namesTextFile(std::string_view name);
 bool namesDatabase(std::string_view name);

@@ -5,6 +5,11 @@
 #include "common/names.h"
 #include "frontend/commandLine.h"
 
+tRunEnd convertDatabase(tRun& run, const std::string& displayPath) {
+  workName = displayPath;
+  return afterConversion(run, pdbToHdb(displayPath, false, run.ownerText), displayPath);
+}
+
 tRunEnd afterConversion(tRun& run, tConversionResult result, const std::string& displayPath) {
   switch (result) {
     case tConversionResult::converted:
@@ -40,7 +45,14 @@ int handOff(tRun& run) {
 }
 
 tRunEnd afterInvalidDatabase(const tRun& run) {
-  if (!run.modeArgument) return kStatusFailed;
-  if (contains(*run.modeArgument, "*") || contains(*run.modeArgument, "all")) return std::nullopt;
+  // Only a run over a listing goes on; a file the user named alone ends the run.
+  if (run.listing && (contains(*run.modeArgument, "*") || contains(*run.modeArgument, "all"))) {
+    return std::nullopt;
+  }
+  return kStatusFailed;
+}
+
+int reportUnreadableDirectory() {
+  std::printf("error: cannot read the current directory\r\n");
   return kStatusFailed;
 }

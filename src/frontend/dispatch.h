@@ -12,11 +12,14 @@
 struct tRun {
   std::optional<std::string> modeArgument;  // the first command-line argument
   std::string ownerText;
-  platform::tListing listing;  // open while a batch may go on over the current directory
+  platform::tListing listing;  // open while the run may go on over the current directory
 };
 
 /// The exit status when the run ends here, or nothing when it goes on with the next entry.
 using tRunEnd = std::optional<int>;
+
+/// Converts the database `displayPath` names, the book named after the database's own name.
+tRunEnd convertDatabase(tRun& run, const std::string& displayPath);
 
 /// `displayPath` names the converted input as the user gave it.
 tRunEnd afterConversion(tRun& run, tConversionResult result, const std::string& displayPath);
@@ -27,3 +30,6 @@ tRunEnd finishConversion(tRun& run, const std::string& displayPath);
 int handOff(tRun& run);
 
 tRunEnd afterInvalidDatabase(const tRun& run);
+
+/// Ends the run when the listing of the current directory cannot be read.
+int reportUnreadableDirectory();

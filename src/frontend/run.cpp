@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
+#include "common/byteSource.h"
 #include "common/names.h"
+#include "frontend/batch.h"
 #include "frontend/commandLine.h"
 #include "frontend/dispatch.h"
+#include "frontend/interactive.h"
 #include "frontend/textRoute.h"
 
 namespace {
@@ -16,28 +19,22 @@ tRun startRun(std::span<char* const> arguments) {
   return run;
 }
 
-tRunEnd convertSingleDatabase(tRun& run) {
-  const std::string displayPath = *run.modeArgument;
-  workName = displayPath;
-  return afterConversion(run, pdbToHdb(displayPath, false, run.ownerText), displayPath);
-}
-
-tRunEnd notYetAvailable() {
-  std::printf("error: this mode is not available yet\r\n");
-  return kStatusFailed;
+bool namesAFile(const std::optional<std::string>& argument) {
+  return argument && openByteSource(*argument).has_value();
 }
 
 tRunEnd runMode(tRun& run) {
-  switch (selectMode(run.modeArgument)) {
-    case tMode::singleDatabase:
-      return convertSingleDatabase(run);
+  switch (selectMode(run.modeArgument, namesAFile(run.modeArgument))) {
+    case tMode::interactive:
+      return runInteractive(run);
     case tMode::singleTextFile:
       return convertSingleTextFile(run);
-    case tMode::interactive:
+    case tMode::singleDatabase:
+      return convertDatabase(run, *run.modeArgument);
     case tMode::batch:
-      break;
+      return runBatch(run);
   }
-  return notYetAvailable();
+  return kStatusFailed;
 }
 
 }  // namespace
@@ -53,5 +50,6 @@ int runTrevanto(std::span<char* const> arguments) {
     printUsage();
     return kStatusFailed;
   }
-  return runMode(run).value_or(kStatusDone);
+  const tRunEnd end = runMode(run);
+  return end ? *end : continueBatch(run);
 }

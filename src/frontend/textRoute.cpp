@@ -20,5 +20,10 @@ tRunEnd convertSingleTextFile(tRun& run) {
     std::printf("error: file not found\r\n");
     return kStatusFailed;
   }
+  // Such an argument goes on over the directory once its own file is converted.
+  if (contains(displayPath, "palmall")) {
+    run.listing = platform::openListing();
+    if (!run.listing) return reportUnreadableDirectory();
+  }
   return convertTextFile(run, displayPath);
 }

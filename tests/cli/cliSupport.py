@@ -108,16 +108,28 @@ class CliTestCase(unittest.TestCase):
         env.pop("WAYLAND_DISPLAY", None)
         return env
 
-    def run_trevanto(self, *arguments, cwd=None, file_size_limit=None, stdin=subprocess.DEVNULL):
-        def limit_file_size():
-            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
-            resource.setrlimit(resource.RLIMIT_FSIZE, (file_size_limit, file_size_limit))
+    def run_trevanto(self, *arguments, cwd=None, file_size_limit=None, as_user=None):
+        """Runs the program without a terminal of its own, so that nothing can prompt on the
+        developer's terminal."""
+        def prepare_child():
+            if file_size_limit is not None:
+                signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+                resource.setrlimit(resource.RLIMIT_FSIZE, (file_size_limit, file_size_limit))
+            if as_user is not None:
+                os.setuid(as_user)
 
         completed = subprocess.run(
             PREFIX + [BINARY, *arguments], cwd=cwd or self.work, env=self.environment(),
-            stdin=stdin, stdout=subprocess.PIPE, timeout=120,
-            preexec_fn=limit_file_size if file_size_limit is not None else None)
+            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, timeout=120,
+            start_new_session=True, preexec_fn=prepare_child)
         return Result(completed)
+
+    def listing(self, folder=None):
+        """The entries of a folder in the order the system lists them, "." and ".." included,
+        as the program reads them."""
+        names = subprocess.run(["ls", "-f", folder or self.work], stdout=subprocess.PIPE,
+                               check=True).stdout.decode().splitlines()
+        return names
 
     # Files of the working directory.
 

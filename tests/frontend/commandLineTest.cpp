@@ -14,24 +14,31 @@ TEST(CommandLine, SyntaxCheckAcceptsOnlyTheKeysAndWholeAll) {
 TEST(CommandLine, ModeSelectionTakesTheFirstTestThatHolds) {
   struct tCase {
     std::optional<std::string> argument;
-    tMode mode;
+    tMode whenNoSuchFile;
+    tMode whenAFile;
   };
   const tCase cases[] = {
-      {std::nullopt, tMode::interactive},
-      {"book.txt", tMode::singleTextFile},
-      {"NOTES.TXT", tMode::singleTextFile},
-      {"book.txt.pdb", tMode::singleTextFile},
-      {"palmall.txt", tMode::singleTextFile},
-      {"alltxt.txt", tMode::batch},
-      {"book.pdb", tMode::singleDatabase},
-      {"BOOK.PDB", tMode::singleDatabase},
-      {"small.pdb", tMode::batch},
-      {"*.pdb", tMode::batch},
-      {"all", tMode::batch},
-      {"allpdb", tMode::batch},
-      {"xalltxt", tMode::batch},
+      {std::nullopt, tMode::interactive, tMode::interactive},
+      {"book.txt", tMode::singleTextFile, tMode::singleTextFile},
+      {"NOTES.TXT", tMode::singleTextFile, tMode::singleTextFile},
+      {"book.txt.pdb", tMode::singleTextFile, tMode::singleTextFile},
+      {"palmall.txt", tMode::singleTextFile, tMode::singleTextFile},
+      {"alltxt.txt", tMode::batch, tMode::singleTextFile},
+      {"book.pdb", tMode::singleDatabase, tMode::singleDatabase},
+      {"BOOK.PDB", tMode::singleDatabase, tMode::singleDatabase},
+      {"x.pdb.bak", tMode::singleDatabase, tMode::singleDatabase},
+      {"small.pdb", tMode::batch, tMode::singleDatabase},
+      {"allpdb.pdb", tMode::batch, tMode::singleDatabase},
+      {"palmall.pdb", tMode::batch, tMode::batch},
+      {"*.pdb", tMode::batch, tMode::batch},
+      {"all", tMode::batch, tMode::batch},
+      {"allpdb", tMode::batch, tMode::batch},
+      {"xalltxt", tMode::batch, tMode::batch},
+      {"allpdballtxt", tMode::batch, tMode::batch},
   };
   for (const auto& test : cases) {
-    EXPECT_EQ(selectMode(test.argument), test.mode) << test.argument.value_or("(none)");
+    const std::string shown = test.argument.value_or("(none)");
+    EXPECT_EQ(selectMode(test.argument, false), test.whenNoSuchFile) << shown;
+    EXPECT_EQ(selectMode(test.argument, true), test.whenAFile) << shown << " naming a file";
   }
 }

@@ -1,0 +1,50 @@
+"""A real X display for dialog tests: Xvfb on a free display number, and xdotool to find a
+dialog's window, type into it and press keys."""
+
+import os
+import shutil
+import subprocess
+import time
+
+
+def missing_tools(*tools):
+    return [tool for tool in tools if shutil.which(tool) is None]
+
+
+class XDisplay:
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
+             "tcp"], pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as numbers:
+            self.name = ":" + numbers.readline().strip()
+        return self
+
+    def __exit__(self, *_):
+        self.server.terminate()
+        self.server.wait()
+
+    def xdotool(self, *arguments, timeout=60):
+        return subprocess.run(["xdotool", *arguments], env={**os.environ, "DISPLAY": self.name},
+                              stdout=subprocess.PIPE, timeout=timeout, check=True).stdout
+
+    def wait_for_window(self, *search, timeout=60):
+        """The first visible window that `xdotool search` finds, once it is there."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", *search],
+                                   env={**os.environ, "DISPLAY": self.name},
+                                   stdout=subprocess.PIPE).stdout.split()
+            if found:
+                return found[0].decode()
+            time.sleep(0.2)
+        raise TimeoutError(f"no window for {search}")
+
+    def type_into(self, window, text):
+        self.xdotool("windowfocus", "--sync", window)
+        self.xdotool("type", "--delay", "20", text)
+
+    def press(self, key):
+        self.xdotool("key", key)
