@@ -1,12 +1,13 @@
 // Any bytes as a block of text: cleaned, the block must hold no byte 0x00 to 0x08 and no CR;
-// compressed, cleaned or not, its record must stay within n + n / 2 bytes and decode to exactly
-// the block again.
+// compressed, cleaned or not, its record must stay within n + n / 2 bytes, decode to exactly the
+// block again, and be the same with every search path as with the literal search.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 #include <vector>
 
+#include "support/literalSearch.h"
 #include "support/palmDocDecoder.h"
 #include "textdoc/cleanup.h"
 #include "textdoc/compressor.h"
@@ -15,7 +16,22 @@ namespace {
 
 constexpr std::size_t kBlockSize = 4096;
 
+std::vector<unsigned char> compressedWith(std::span<const unsigned char> text, tMatchFinder find) {
+  tBuf block = blockOf(text);
+  compressBlockWith(block, find);
+  const auto record = contentOf(block);
+  return {record.begin(), record.end()};
+}
+
+void checkEveryPath(std::span<const unsigned char> text) {
+  const auto expected = compressedWith(text, findByGrowth);
+  for (const auto& path : availableSearchPaths()) {
+    if (compressedWith(text, path.find) != expected) std::abort();
+  }
+}
+
 void checkRoundTrip(std::span<const unsigned char> text) {
+  checkEveryPath(text);
   tBuf block = blockOf(text);
   compressBlock(block);
   if (block.length > text.size() + (text.size() + 1) / 2) std::abort();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -39,40 +38,6 @@ void appendBackReference(tBuf& block, std::size_t distance, std::size_t length) 
   append(block, static_cast<unsigned char>(distance * 8 + length - kShortestMatch));
 }
 
-struct tMatch {
-  std::size_t position = 0;
-  std::size_t length = 0;
-};
-
-void reportMissingMatch(const unsigned char* block, std::size_t n, std::size_t source,
-                        std::size_t destination, std::size_t trialLength) {
-  auto at = [&](std::size_t i) { return i < n ? block[i] : 0; };
-  std::printf("!! bug source %x%x%x, dest %x%x%x, %d bytes", at(source), at(source + 1),
-              at(source + 2), at(destination), at(destination + 1), at(destination + 2),
-              static_cast<int>(trialLength));
-}
-
-// The longest earlier occurrence of the bytes at p, grown one byte at a time from the start of
-// the window: the farthest one, at most kLongestMatch bytes, never covering the block's last
-// byte.
-tMatch longestMatch(const unsigned char* block, std::size_t n, std::size_t p) {
-  std::size_t searchStart = p > kWindow ? p - kWindow : 0;
-  std::size_t trialLength = 1;
-  for (;;) {
-    const unsigned char* found =
-        findMatch(block + searchStart, p + trialLength - searchStart, block + p, trialLength);
-    if (found == nullptr) {
-      reportMissingMatch(block, n, searchStart, p, trialLength);
-      break;
-    }
-    const auto position = static_cast<std::size_t>(found - block);
-    if (position == p || trialLength > kLongestMatch || p + trialLength >= n) break;
-    searchStart = position;
-    ++trialLength;
-  }
-  return {searchStart, trialLength - 1};
-}
-
 // The first pass writes every raw byte as a run of one; neighbouring runs of one are joined
 // here into runs of up to eight, in place, since the record only shrinks.
 std::uint32_t joinRawRuns(unsigned char* record, std::uint32_t length) {
@@ -102,16 +67,6 @@ std::uint32_t joinRawRuns(unsigned char* record, std::uint32_t length) {
 
 }  // namespace
 
-const unsigned char* findMatch(const unsigned char* regionStart, std::size_t regionLength,
-                               const unsigned char* trial, std::size_t trialLength) {
-  if (regionLength < trialLength) return nullptr;
-  const unsigned char* last = regionStart + (regionLength - trialLength);
-  for (const unsigned char* candidate = regionStart; candidate <= last; ++candidate) {
-    if (*candidate == *trial && std::memcmp(candidate, trial, trialLength) == 0) return candidate;
-  }
-  return nullptr;
-}
-
 void emitLiteral(tBuf& block, unsigned char c, bool& pendingSpace) {
   if (!pendingSpace && c == kSpace) {
     pendingSpace = true;
@@ -129,13 +84,23 @@ void emitLiteral(tBuf& block, unsigned char c, bool& pendingSpace) {
 }
 
 std::uint32_t compressBlock(tBuf& block) {
-  const std::unique_ptr<unsigned char[]> text = std::move(block.bytes);
+  return compressBlockWith(block, fastestSearch());
+}
+
+std::uint32_t compressBlockWith(tBuf& block, tMatchFinder find) {
   const std::size_t n = block.length;
+  // The search reads a little past the text, so the text goes into a padded copy of its own.
+  const auto text = std::make_unique<unsigned char[]>(n + kSearchPadding);
+  std::copy_n(block.bytes.get(), n, text.get());
   block.bytes = std::make_unique_for_overwrite<unsigned char[]>(2 * n);
   block.length = 0;
   bool pendingSpace = false;
   for (std::size_t p = 0; p < n;) {
-    const tMatch match = longestMatch(text.get(), n, p);
+    // A match never covers the block's last byte.
+    const std::size_t longest = std::min(kLongestMatch, n - 1 - p);
+    const tMatch match = longest < kShortestMatch
+                             ? tMatch{}
+                             : find(text.get(), p > kWindow ? p - kWindow : 0, p, longest);
     if (match.length >= kShortestMatch) {
       if (pendingSpace) append(block, kSpace);
       pendingSpace = false;

@@ -11,18 +11,22 @@
 //
 // A record decodes without any other record: no back-reference reaches before its block.
 
+//
+// At each position the compressor takes the longest earlier occurrence within 2047 bytes, 3 to
+// 10 bytes long and never covering the block's last byte, and of several such the farthest;
+// otherwise the byte goes out as a literal, a space held back to pair with the next byte.
+
 #include <cstdint>
 
+#include "textdoc/matchSearch.h"
 #include "textdoc/tBuf.h"
 
-/// Compresses one block of at most 4096 bytes into its record. The record of n bytes is never
-/// longer than n + n / 2, rounded up. Returns the record's length.
+/// Compresses one block into its record, with the fastest search path of this processor. The
+/// record of n bytes is never longer than n + n / 2, rounded up. Returns the record's length.
 std::uint32_t compressBlock(tBuf& block);
 
-/// The first position from `regionStart` up to `regionStart + regionLength - trialLength` where
-/// the `trialLength` bytes at `trial` occur; nothing when there is none.
-const unsigned char* findMatch(const unsigned char* regionStart, std::size_t regionLength,
-                               const unsigned char* trial, std::size_t trialLength);
+/// The same with the search `find`: every search gives the same record.
+std::uint32_t compressBlockWith(tBuf& block, tMatchFinder find);
 
 /// Appends the byte `c` to the record in `block`. A space is held back in `pendingSpace` so that
 /// it can pair with a following byte from 0x40 to 0x7F.

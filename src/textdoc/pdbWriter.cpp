@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "common/fileIo.h"
 #include "common/names.h"
@@ -23,6 +24,8 @@ constexpr std::uint32_t kRecordAttributesAndId = 0x406F8000;
 constexpr std::uint32_t kFixedTime = 0x06D144AE;  // 16 August 1907, the same on every run
 constexpr std::uint16_t kPalmDocCompression = 2;
 constexpr int kStatusCannotWrite = 2;
+// Both files go through buffers of this size, so that blocks reach the system in few calls.
+constexpr std::size_t kStreamBuffer = 1 << 16;
 
 [[noreturn]] void endWithoutFiles() {
   std::printf("problem opening files");
@@ -33,7 +36,9 @@ constexpr int kStatusCannotWrite = 2;
 // half-written database is left behind.
 class tDatabaseOutput {
  public:
-  tDatabaseOutput(std::FILE* stream, std::string name) : stream_(stream), name_(std::move(name)) {}
+  tDatabaseOutput(std::FILE* stream, std::string name) : stream_(stream), name_(std::move(name)) {
+    std::setvbuf(stream, nullptr, _IOFBF, kStreamBuffer);
+  }
 
   std::FILE* stream() const { return stream_.get(); }
   std::uint64_t position() const { return position_; }
@@ -123,31 +128,55 @@ std::uint64_t entryOffset(std::uint32_t record) {
   return tPdbHeader::kSize + 8ull * record;
 }
 
-void patchDataOffset(tDatabaseOutput& out, std::uint32_t record) {
-  const std::uint64_t here = out.position();
-  out.seek(entryOffset(record));
-  out.putBig32(static_cast<std::uint32_t>(here));
-  out.seek(here);
-}
+// The real data offsets of the records written lately. They go into the record list a batch
+// at a time, so that the database is not sought back and forth for every block.
+class tPendingOffsets {
+ public:
+  void add(tDatabaseOutput& out, std::uint32_t record) {
+    if (offsets_.empty()) firstRecord_ = record;
+    offsets_.push_back(static_cast<std::uint32_t>(out.position()));
+    if (offsets_.size() == kBatch) putInList(out);
+  }
+
+  void putInList(tDatabaseOutput& out) {
+    if (offsets_.empty()) return;
+    const std::uint64_t here = out.position();
+    out.seek(entryOffset(firstRecord_));
+    for (std::uint32_t k = 0; k < offsets_.size(); ++k) {
+      out.putBig32(offsets_[k]);
+      out.putBig32(kRecordAttributesAndId + firstRecord_ + k);
+    }
+    out.seek(here);
+    offsets_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kBatch = 64;
+  std::uint32_t firstRecord_ = 0;
+  std::vector<std::uint32_t> offsets_;
+};
 
 struct tTextWritten {
   std::uint16_t records = 0;
   std::uint32_t bytesRead = 0;
 };
 
-tTextWritten putTextRecords(tDatabaseOutput& out, std::FILE* text, std::uint16_t textRecords) {
+tTextWritten putTextRecords(tDatabaseOutput& out, std::FILE* text, std::uint16_t textRecords,
+                            tMatchFinder find) {
   tTextWritten written;
+  tPendingOffsets offsets;
   tBuf block;
   for (; written.records < textRecords; ++written.records) {
-    patchDataOffset(out, written.records + 1u);
+    offsets.add(out, written.records + 1u);
     block.bytes = std::make_unique_for_overwrite<unsigned char[]>(kReadBuffer);
     block.length = static_cast<std::uint32_t>(std::fread(block.bytes.get(), 1, kBlockSize, text));
     if (block.length == 0) break;
     written.bytesRead += block.length;
     cleanText(block);
-    compressBlock(block);
+    compressBlockWith(block, find);
     out.put(block.bytes.get(), block.length);
   }
+  offsets.putInList(out);
   return written;
 }
 
@@ -194,14 +223,15 @@ tTextResult textToPdb(const std::string& fileName) {
 }
 
 void writeTextDatabase(std::FILE* text, std::uint64_t textSize, std::FILE* database,
-                       const std::string& databaseName) {
+                       const std::string& databaseName, tMatchFinder find) {
+  std::setvbuf(text, nullptr, _IOFBF, kStreamBuffer);
   tDatabaseOutput out(database, databaseName);
   const std::uint16_t textRecords = textRecordCount(textSize);
   putPdbHeader(out, textRecords);
   putRecordList(out, textRecords);
   putDocHeader(out, static_cast<std::uint32_t>(textSize), textRecords);
   std::printf("\n");
-  const tTextWritten written = putTextRecords(out, text, textRecords);
+  const tTextWritten written = putTextRecords(out, text, textRecords, find);
   lowerCounts(out, written, textRecords);
   out.close();
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "textdoc/matchSearch.h"
+
 /// The most text the 16-bit record counts can hold: 65534 records of 4096 bytes.
 inline constexpr std::uint64_t kLargestText = 65534ull * 4096;
 
@@ -22,6 +24,7 @@ tTextResult textToPdb(const std::string& fileName);
 /// Writes the database of the text in `text`, measured at `textSize` bytes, into `database`,
 /// which is named `databaseName` and is closed afterwards. A text that yields fewer bytes than
 /// measured gives a database of the records written, its counts lowered to match. The name
-/// field holds the book name of `stemName`; selectByteOrder must have succeeded.
+/// field holds the book name of `stemName`; selectByteOrder must have succeeded. The blocks are
+/// compressed with the search `find`.
 void writeTextDatabase(std::FILE* text, std::uint64_t textSize, std::FILE* database,
-                       const std::string& databaseName);
+                       const std::string& databaseName, tMatchFinder find = fastestSearch());

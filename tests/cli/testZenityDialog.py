@@ -20,7 +20,7 @@ class ZenityDialog(CliTestCase):
                                        start_new_session=True)
             try:
                 window = display.wait_for_window("--class", "zenity")
-                time.sleep(0.5)
+                time.sleep(1)
                 answer_dialog(display, window)
                 stdout, _ = program.communicate(timeout=60)
             finally:
@@ -33,8 +33,7 @@ class ZenityDialog(CliTestCase):
 
         def choose(display, window):
             display.type_into(window, self.path("texts/notes.txt"))
-            time.sleep(0.5)
-            display.press("Return")
+            display.press_until_closed(window, "Return")
 
         stdout, status = self.run_with_dialog(choose)
         self.assertEqual(stdout, b"\nnotes.hdb created.\r\n")
@@ -47,8 +46,7 @@ class ZenityDialog(CliTestCase):
 
         def choose(display, window):
             display.type_into(window, self.path("book.pdb"))
-            time.sleep(0.5)
-            display.press("Return")
+            display.press_until_closed(window, "Return")
 
         stdout, status = self.run_with_dialog(choose)
         self.assertEqual(stdout, self.path("book.hdb").encode() + b" created.\r\n")

@@ -44,7 +44,23 @@ class XDisplay:
 
     def type_into(self, window, text):
         self.xdotool("windowfocus", "--sync", window)
-        self.xdotool("type", "--delay", "20", text)
+        self.xdotool("type", "--delay", "40", text)
+
+    def window_exists(self, window):
+        return subprocess.run(["xdotool", "getwindowname", window],
+                              env={**os.environ, "DISPLAY": self.name}, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0
+
+    def press_until_closed(self, window, key, attempts=5):
+        """Presses `key` until the window is gone: a first press may only take the entry's
+        completion."""
+        for _ in range(attempts):
+            self.press(key)
+            deadline = time.monotonic() + 2
+            while time.monotonic() < deadline:
+                if not self.window_exists(window):
+                    return
+                time.sleep(0.1)
 
     def press(self, key):
         self.xdotool("key", key)
