@@ -91,14 +91,6 @@ tDialogAnswer askKdialog() {
                      "*|All Files (*.*)"});
 }
 
-std::string withDefaultExtension(std::string name) {
-  const auto base = name.find_last_of('/');
-  if (name.find('.', base == std::string::npos ? 0 : base + 1) == std::string::npos) {
-    name += ".pdb";
-  }
-  return name;
-}
-
 tDialogAnswer askTerminal() {
   const int tty = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (tty < 0) return {};
@@ -110,9 +102,7 @@ tDialogAnswer askTerminal() {
   std::string line;
   for (char c; read(tty, &c, 1) == 1 && c != '\n';) line += c;
   close(tty);
-  tDialogAnswer answer = chosenOrCancelled(line);
-  if (answer.outcome == tDialogOutcome::chosen) answer.path = withDefaultExtension(answer.path);
-  return answer;
+  return chosenOrCancelled(line);
 }
 
 tDialogAnswer askUser() {

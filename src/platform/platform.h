@@ -36,10 +36,10 @@ bool replaceFile(const std::string& from, const std::string& to);
 /// does not concern the caller.
 void openWithShell(const std::string& path);
 
-/// The modal open-file dialog, offering text files first, then Palm documents, then all files.
-/// Returns the chosen file's full path, with the chosen file's folder made the current
-/// directory, or nothing when the user cancelled or no dialog could be shown. A typed name
-/// without an extension gets ".pdb".
+/// The modal open-file dialog, offering text files first, then Palm documents, then all files,
+/// with "pdb" as the default extension. Returns the chosen file's full path, with the chosen
+/// file's folder made the current directory, or nothing when the user cancelled or no dialog
+/// could be shown.
 std::optional<std::string> chooseFileToOpen();
 
 struct tListingHandle;

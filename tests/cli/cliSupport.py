@@ -21,6 +21,9 @@ import unittest
 BINARY = os.environ.get("TREVANTO_BINARY", "")
 PREFIX = shlex.split(os.environ.get("TREVANTO_PREFIX", ""))
 ON_WINDOWS = BINARY.lower().endswith(".exe")
+# The Windows build's helper program: the "open" command registered for ".hdb" in the wine
+# prefix, which records what it is handed, and a lister of folders in Windows' own order.
+WINDOWS_HELPER = os.environ.get("TREVANTO_WINDOWS_HELPER", "")
 
 USAGE = (
     b"\r\nTREVANTO V. 0.997:\r\n converts .txt files and .pdb files to .hdb files.\r\n\r\n"
@@ -41,6 +44,18 @@ FAKE_OPENER = """#!/bin/sh
 printf '%s\\n' "$@" >> "$TREVANTO_HANDOFF_RECORD.part"
 mv "$TREVANTO_HANDOFF_RECORD.part" "$TREVANTO_HANDOFF_RECORD"
 """
+
+
+def windows_path(path):
+    """The name under which a Windows program in the wine prefix sees a Unix path."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def unix_path(path):
+    """A path as a Windows program gives it, as a Unix path: relative ones stay relative."""
+    if path[1:2] == ":":
+        path = path[2:]
+    return path.replace("\\", "/")
 
 
 def doc_header(compression=2, text_length=0, record_count=0, record_size=4096):
@@ -103,7 +118,8 @@ class CliTestCase(unittest.TestCase):
     def environment(self):
         env = dict(os.environ)
         env["PATH"] = self.tools + os.pathsep + env.get("PATH", "")
-        env["TREVANTO_HANDOFF_RECORD"] = self.handoff_record
+        env["TREVANTO_HANDOFF_RECORD"] = (windows_path(self.handoff_record) if ON_WINDOWS
+                                          else self.handoff_record)
         env.pop("DISPLAY", None)
         env.pop("WAYLAND_DISPLAY", None)
         return env
@@ -127,9 +143,11 @@ class CliTestCase(unittest.TestCase):
     def listing(self, folder=None):
         """The entries of a folder in the order the system lists them, "." and ".." included,
         as the program reads them."""
-        names = subprocess.run(["ls", "-f", folder or self.work], stdout=subprocess.PIPE,
-                               check=True).stdout.decode().splitlines()
-        return names
+        folder = folder or self.work
+        command = (PREFIX + [WINDOWS_HELPER, "list", windows_path(folder)] if ON_WINDOWS
+                   else ["ls", "-f", folder])
+        return subprocess.run(command, stdout=subprocess.PIPE, env=self.environment(),
+                              check=True).stdout.decode().splitlines()
 
     # Files of the working directory.
 
@@ -160,7 +178,14 @@ class CliTestCase(unittest.TestCase):
         return []
 
     def assert_handed_off(self, name):
-        self.assertEqual(self.handed_off(), [name])
+        """On Windows the shell hands the registered program a full path: it must name the same
+        file."""
+        handed = self.handed_off()
+        if ON_WINDOWS:
+            handed = [os.path.normpath(os.path.join(self.work, unix_path(path)))
+                      for path in handed]
+            name = os.path.normpath(os.path.join(self.work, name))
+        self.assertEqual(handed, [name])
 
     def assert_not_handed_off(self):
         self.assertEqual(self.handed_off(wait=0.5), [])

@@ -114,6 +114,13 @@ class BatchEntries(CliTestCase):
         converted = before.index("a.pdb") < before.index("x.pdb")
         self.assertEqual("a.hdb" in self.files(), converted)
 
+    def test_a_folder_named_like_a_text_ends_the_run_and_leaves_no_intermediate(self):
+        os.mkdir(self.path("notes.txt"))
+        result = self.run_trevanto("alltxt")
+        self.assertEqual(result.stdout, b"problem opening files")
+        self.assertEqual(result.status, 2)
+        self.assertEqual(self.files(), ["notes.txt"])
+
     def test_a_refused_text_is_passed_over_and_its_database_converted(self):
         self.write("b.txt", TEXT)
         self.write("b.pdb", sample_book(name=b"Database B"))

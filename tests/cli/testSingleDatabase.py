@@ -2,6 +2,7 @@
 
 import os
 import stat
+import unittest
 
 import cliSupport
 from cliSupport import CliTestCase, build_pdb, doc_header, sample_book
@@ -124,6 +125,14 @@ class SingleDatabaseFailures(CliTestCase):
 
 
 class HandOff(CliTestCase):
+    def test_a_name_with_spaces_is_handed_off_whole(self):
+        self.write("my book.pdb", sample_book())
+        result = self.run_trevanto("my book.pdb")
+        self.assertEqual(result.stdout, b"my book.hdb created.\r\n")
+        self.assertEqual(result.status, 0)
+        self.assert_handed_off("my book.hdb")
+
+    @unittest.skipIf(cliSupport.ON_WINDOWS, "the POSIX desktop opener")
     def test_without_an_opener_the_run_still_succeeds(self):
         self.install_opener(None)
         self.write("book.pdb", sample_book())
@@ -131,6 +140,7 @@ class HandOff(CliTestCase):
         self.assertEqual(result.stdout, b"book.hdb created.\r\n")
         self.assertEqual(result.status, 0)
 
+    @unittest.skipIf(cliSupport.ON_WINDOWS, "the POSIX desktop opener")
     def test_a_failing_noisy_opener_changes_nothing(self):
         self.install_opener("#!/bin/sh\necho opener-output\necho opener-error >&2\n"
                             "printf '%s\\n' \"$@\" > \"$TREVANTO_HANDOFF_RECORD\"\nexit 3\n")

@@ -68,6 +68,38 @@ class TextRoute(CliTestCase):
         self.assertIn("notes.hdb", self.files())
 
 
+class WhereWindowsDiffers(CliTestCase):
+    """Windows separates folders with backslashes too, and its file names ignore case."""
+
+    def test_a_backslash_separates_folders_only_on_windows(self):
+        if cliSupport.ON_WINDOWS:
+            os.mkdir(self.path("texts"))
+            self.write("texts/book.txt", TEXT)
+            expected_hdb, expected_files = "book.hdb", ["book.hdb", "texts"]
+        else:
+            self.write("texts\\book.txt", TEXT)
+            expected_hdb, expected_files = "texts\\book.hdb", ["texts\\book.hdb",
+                                                               "texts\\book.txt"]
+        result = self.run_trevanto("texts\\book.txt")
+        self.assertEqual(result.stdout, b"\n" + expected_hdb.encode() + b" created.\r\n")
+        self.assertEqual(result.status, 0)
+        self.assertEqual(self.files(), expected_files)
+
+    def test_a_database_differing_only_in_case_takes_the_intermediates_name_on_windows(self):
+        self.write("book.txt", TEXT)
+        self.write("BOOK.PDB", sample_book())
+        result = self.run_trevanto("book.txt")
+        if cliSupport.ON_WINDOWS:
+            self.assertEqual(result.stdout, b"error: book.pdb already exists\r\n")
+            self.assertEqual(result.status, 1)
+            self.assertEqual(self.files(), ["BOOK.PDB", "book.txt"])
+        else:
+            self.assertEqual(result.stdout, b"\nbook.hdb created.\r\n")
+            self.assertEqual(result.status, 0)
+            self.assertEqual(self.files(), ["BOOK.PDB", "book.hdb", "book.txt"])
+        self.assertEqual(self.read("BOOK.PDB"), sample_book())
+
+
 class TextRouteRefusals(CliTestCase):
     def test_a_database_of_the_intermediate_name_is_left_alone(self):
         self.write("book.txt", TEXT)

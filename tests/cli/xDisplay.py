@@ -12,7 +12,15 @@ def missing_tools(*tools):
 
 
 class XDisplay:
+    """A display of the test's own, or with `name` one that is already running."""
+
+    def __init__(self, name=None):
+        self.name = name
+        self.server = None
+
     def __enter__(self):
+        if self.name:
+            return self
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
@@ -23,8 +31,9 @@ class XDisplay:
         return self
 
     def __exit__(self, *_):
-        self.server.terminate()
-        self.server.wait()
+        if self.server:
+            self.server.terminate()
+            self.server.wait()
 
     def xdotool(self, *arguments, timeout=60):
         return subprocess.run(["xdotool", *arguments], env={**os.environ, "DISPLAY": self.name},
@@ -55,6 +64,9 @@ class XDisplay:
         """Presses `key` until the window is gone: a first press may only take the entry's
         completion."""
         for _ in range(attempts):
+            subprocess.run(["xdotool", "windowfocus", "--sync", window],
+                           env={**os.environ, "DISPLAY": self.name}, stderr=subprocess.DEVNULL,
+                           timeout=60)
             self.press(key)
             deadline = time.monotonic() + 2
             while time.monotonic() < deadline:
@@ -63,4 +75,6 @@ class XDisplay:
                 time.sleep(0.1)
 
     def press(self, key):
-        self.xdotool("key", key)
+        # The window may close under the key press: xdotool then reports an error of X.
+        subprocess.run(["xdotool", "key", key], env={**os.environ, "DISPLAY": self.name},
+                       stderr=subprocess.DEVNULL, timeout=60)

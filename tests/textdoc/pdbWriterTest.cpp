@@ -171,13 +171,6 @@ TEST_F(TextToPdb, ATextTooLargeForTheRecordCountsIsRefusedBeforeAnythingIsWritte
   EXPECT_EQ(listing(), std::vector<std::string>{"big.txt"});
 }
 
-TEST_F(TextToPdb, ATextThatCannotBeOpenedEndsTheRunAndLeavesNoDatabase) {
-  std::filesystem::create_directory("folder.txt");
-  EXPECT_EXIT(textToPdb("missing.txt"), testing::ExitedWithCode(2), "");
-  EXPECT_EXIT(textToPdb("folder.txt"), testing::ExitedWithCode(2), "");
-  EXPECT_EQ(listing(), std::vector<std::string>{"folder.txt"});
-}
-
 TEST_F(TextToPdb, ATextShorterThanMeasuredGivesAConsistentDatabase) {
   writeFile("short.txt", tTestBytes(5000, 'q'));
   ASSERT_TRUE(selectByteOrder());
