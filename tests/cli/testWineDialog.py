@@ -4,43 +4,33 @@ Xvfb, a name typed into it with xdotool, the result handed to the program regist
 Skipped (exit status 77) for the POSIX program, or without that display or xdotool."""
 
 import os
-import subprocess
 import sys
-import time
 
 import cliSupport
-from cliSupport import CliTestCase, sample_book, windows_path
-from xDisplay import XDisplay, missing_tools
+from cliSupport import sample_book, windows_path
+from xDisplay import DialogTestCase, missing_tools, typing
 
 
-class WineDialog(CliTestCase):
-    def run_with_dialog(self, answer_dialog):
-        with XDisplay(RUN_DISPLAY) as display:
-            env = {**self.environment(), "DISPLAY": display.name}
-            program = subprocess.Popen(cliSupport.PREFIX + [cliSupport.BINARY], cwd=self.work,
-                                       env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                       stderr=subprocess.DEVNULL, start_new_session=True)
-            try:
-                window = display.wait_for_window("--name", "^Open$")
-                time.sleep(1)
-                answer_dialog(display, window)
-                stdout, _ = program.communicate(timeout=60)
-            finally:
-                program.kill()
-            return stdout, program.returncode
+def run_display():
+    try:
+        with open(os.environ["TREVANTO_WINE_DISPLAY_FILE"]) as name:
+            return name.read().strip()
+    except (KeyError, OSError):
+        return None
 
-    @staticmethod
-    def typing(text):
-        def answer(display, window):
-            display.type_into(window, text)
-            display.press_until_closed(window, "Return")
-        return answer
+
+RUN_DISPLAY = run_display()
+
+
+class WineDialog(DialogTestCase):
+    display_name = RUN_DISPLAY
+    window_search = ("--name", "^Open$")
 
     # The dialog opens in a folder of its own choosing, so names are typed with their folder.
 
     def test_a_name_typed_without_extension_is_a_database(self):
         self.write("book.pdb", sample_book())
-        stdout, status = self.run_with_dialog(self.typing(windows_path(self.path("book"))))
+        stdout, status = self.run_with_dialog(typing(windows_path(self.path("book"))))
         self.assertEqual(stdout, windows_path(self.path("book.hdb")).encode() +
                          b" created.\r\n")
         self.assertEqual(status, 0)
@@ -49,7 +39,7 @@ class WineDialog(CliTestCase):
     def test_a_text_in_another_folder_is_converted_there(self):
         os.mkdir(self.path("texts"))
         self.write("texts/notes.txt", b"Chosen in the Windows dialog.\r\n")
-        stdout, status = self.run_with_dialog(self.typing(windows_path(self.path("texts/notes.txt"))))
+        stdout, status = self.run_with_dialog(typing(windows_path(self.path("texts/notes.txt"))))
         self.assertEqual(stdout, b"\nnotes.hdb created.\r\n")
         self.assertEqual(status, 0)
         self.assertEqual(self.files(self.path("texts")), ["notes.hdb", "notes.txt"])
@@ -59,7 +49,7 @@ class WineDialog(CliTestCase):
         # "Book.Pdb" is no database name to trevanto, so it takes the text route; on a file
         # system that ignores case its intermediate, Book.pdb, is the chosen file itself.
         self.write("Book.Pdb", sample_book())
-        stdout, status = self.run_with_dialog(self.typing(windows_path(self.path("Book.Pdb"))))
+        stdout, status = self.run_with_dialog(typing(windows_path(self.path("Book.Pdb"))))
         self.assertEqual(stdout, b"error: Book.pdb already exists\r\n")
         self.assertEqual(status, 1)
         self.assertEqual(self.read("Book.Pdb"), sample_book())
@@ -74,15 +64,6 @@ class WineDialog(CliTestCase):
         self.assert_not_handed_off()
 
 
-def run_display():
-    try:
-        with open(os.environ["TREVANTO_WINE_DISPLAY_FILE"]) as name:
-            return name.read().strip()
-    except (KeyError, OSError):
-        return None
-
-
-RUN_DISPLAY = run_display()
 
 if __name__ == "__main__":
     if not cliSupport.ON_WINDOWS:

@@ -2,40 +2,21 @@
 name typed into it with xdotool. Skipped (exit status 77) without Xvfb, zenity or xdotool."""
 
 import os
-import subprocess
 import sys
-import time
 
 import cliSupport
-from cliSupport import CliTestCase, sample_book
-from xDisplay import XDisplay, missing_tools
+from cliSupport import sample_book
+from xDisplay import DialogTestCase, missing_tools, typing
 
 
-class ZenityDialog(CliTestCase):
-    def run_with_dialog(self, answer_dialog):
-        with XDisplay() as display:
-            env = {**self.environment(), "DISPLAY": display.name}
-            program = subprocess.Popen([cliSupport.BINARY], cwd=self.work, env=env,
-                                       stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                                       start_new_session=True)
-            try:
-                window = display.wait_for_window("--class", "zenity")
-                time.sleep(1)
-                answer_dialog(display, window)
-                stdout, _ = program.communicate(timeout=60)
-            finally:
-                program.kill()
-            return stdout, program.returncode
+class ZenityDialog(DialogTestCase):
+    window_search = ("--class", "zenity")
 
     def test_a_text_chosen_in_the_dialog(self):
         os.mkdir(self.path("texts"))
         self.write("texts/notes.txt", b"Chosen in a dialog.\n")
 
-        def choose(display, window):
-            display.type_into(window, self.path("texts/notes.txt"))
-            display.press_until_closed(window, "Return")
-
-        stdout, status = self.run_with_dialog(choose)
+        stdout, status = self.run_with_dialog(typing(self.path("texts/notes.txt")))
         self.assertEqual(stdout, b"\nnotes.hdb created.\r\n")
         self.assertEqual(status, 0)
         self.assertEqual(self.files(self.path("texts")), ["notes.hdb", "notes.txt"])
@@ -44,18 +25,15 @@ class ZenityDialog(CliTestCase):
     def test_a_database_chosen_in_the_dialog(self):
         self.write("book.pdb", sample_book())
 
-        def choose(display, window):
-            display.type_into(window, self.path("book.pdb"))
-            display.press_until_closed(window, "Return")
-
-        stdout, status = self.run_with_dialog(choose)
+        stdout, status = self.run_with_dialog(typing(self.path("book.pdb")))
         self.assertEqual(stdout, self.path("book.hdb").encode() + b" created.\r\n")
         self.assertEqual(status, 0)
         self.assert_handed_off(self.path("book.hdb"))
 
     def test_cancelling_the_dialog(self):
         self.write("book.pdb", sample_book())
-        stdout, status = self.run_with_dialog(lambda display, window: display.press("Escape"))
+        stdout, status = self.run_with_dialog(
+            lambda display, window: display.press_until_closed(window, "Escape"))
         self.assertEqual((stdout, status), (b"", 1))
         self.assertEqual(self.files(), ["book.pdb"])
         self.assert_not_handed_off()

@@ -6,6 +6,8 @@ import shutil
 import subprocess
 import time
 
+import cliSupport
+
 
 def missing_tools(*tools):
     return [tool for tool in tools if shutil.which(tool) is None]
@@ -78,3 +80,33 @@ class XDisplay:
         # The window may close under the key press: xdotool then reports an error of X.
         subprocess.run(["xdotool", "key", key], env={**os.environ, "DISPLAY": self.name},
                        stderr=subprocess.DEVNULL, timeout=60)
+
+
+def typing(text):
+    """An answer to a dialog: the name typed, then Enter until the dialog has taken it."""
+    def answer(display, window):
+        display.type_into(window, text)
+        display.press_until_closed(window, "Return")
+    return answer
+
+
+class DialogTestCase(cliSupport.CliTestCase):
+    """Runs the program without arguments on a display and answers the dialog it shows."""
+
+    display_name = None  # a display already running; else the test starts one of its own
+    window_search = ()   # what xdotool looks for to find the dialog's window
+
+    def run_with_dialog(self, answer_dialog):
+        with XDisplay(self.display_name) as display:
+            env = {**self.environment(), "DISPLAY": display.name}
+            program = subprocess.Popen(cliSupport.PREFIX + [cliSupport.BINARY], cwd=self.work,
+                                       env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                       stderr=subprocess.DEVNULL, start_new_session=True)
+            try:
+                window = display.wait_for_window(*self.window_search)
+                time.sleep(1)
+                answer_dialog(display, window)
+                stdout, _ = program.communicate(timeout=60)
+            finally:
+                program.kill()
+            return stdout, program.returncode
