@@ -1,13 +1,23 @@
-"""An intermediate database written by trevanto, decoded by Debian's txt2pdbdoc, gives back
-exactly the cleaned text. Skipped (exit status 77) where txt2pdbdoc is not installed."""
+"""Debian's txt2pdbdoc as an independent check: it decodes an intermediate database written by
+trevanto to exactly the cleaned text, and, for a text without control bytes (which the two clean
+differently), writes the very same records. Skipped (exit status 77) where txt2pdbdoc is not
+installed."""
 
 import random
 import shutil
+import struct
 import subprocess
 import sys
 
 import cliSupport
 from cliSupport import CliTestCase, cleaned_text
+
+
+def records(database):
+    count = struct.unpack(">H", database[76:78])[0]
+    offsets = [struct.unpack(">I", database[78 + 8 * k:82 + 8 * k])[0] for k in range(count)]
+    offsets.append(len(database))
+    return [database[offsets[k]:offsets[k + 1]] for k in range(count)]
 
 
 def varied_text():
@@ -29,6 +39,16 @@ class IndependentDecoder(CliTestCase):
         subprocess.run(["txt2pdbdoc", "-d", self.path("pdbcheck.pdb"), self.path("decoded.txt")],
                        check=True, stdout=subprocess.DEVNULL)
         self.assertEqual(self.read("decoded.txt"), cleaned_text(text))
+
+    def test_txt2pdbdoc_writes_the_same_records(self):
+        text = varied_text().replace(b"\r", b"").replace(b"\x01", b"")
+        self.write("pdbsame.txt", text)
+        self.assertEqual(self.run_trevanto("pdbsame.txt").status, 0)
+        subprocess.run(["txt2pdbdoc", "pdbsame", self.path("pdbsame.txt"), self.path("ref.pdb")],
+                       check=True, stdout=subprocess.DEVNULL)
+        ours, theirs = records(self.read("pdbsame.pdb")), records(self.read("ref.pdb"))
+        self.assertGreater(len(ours), 3)
+        self.assertEqual(ours, theirs)
 
 
 if __name__ == "__main__":
