@@ -16,6 +16,10 @@ std::string temporaryName(std::string_view folder, unsigned attempt) {
 
 constexpr unsigned kTemporaryAttempts = 1000;
 
+bool writeAll(std::FILE* stream, std::span<const unsigned char> bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+}
+
 // Pieces are gathered to this size before they go out: a file of many small records then
 // reaches the system in few, large writes.
 constexpr std::size_t kWriteChunk = 1 << 20;
@@ -43,10 +47,6 @@ bool writeAndClose(std::FILE* stream, const std::function<bool(const tByteSink&)
 }
 
 }  // namespace
-
-bool writeAll(std::FILE* stream, std::span<const unsigned char> bytes) {
-  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-}
 
 bool writeFileReplacing(const std::string& path,
                         const std::function<bool(const tByteSink&)>& produce) {

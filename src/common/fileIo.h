@@ -26,8 +26,5 @@ using tByteSink = std::function<void(std::span<const unsigned char>)>;
 bool writeFileReplacing(const std::string& path,
                         const std::function<bool(const tByteSink&)>& produce);
 
-/// Writes all of `bytes` at the stream's position; false on any failure.
-bool writeAll(std::FILE* stream, std::span<const unsigned char> bytes);
-
 /// Flushes standard output and ends the process with `status`.
 [[noreturn]] void endProcess(int status);

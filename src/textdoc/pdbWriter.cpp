@@ -40,7 +40,6 @@ class tDatabaseOutput {
     std::setvbuf(stream, nullptr, _IOFBF, kStreamBuffer);
   }
 
-  std::FILE* stream() const { return stream_.get(); }
   std::uint64_t position() const { return position_; }
 
   void put(const void* bytes, std::size_t size) {
