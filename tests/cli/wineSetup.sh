@@ -29,6 +29,7 @@ case "$1" in
       echo ":$number" > "$display_file"
       export DISPLAY=":$number"
     fi
+    mkdir -p "$WINEPREFIX"
     wineserver --persistent
     wineboot --init
     helper=$(winepath -w "$2")
