@@ -34,10 +34,8 @@ tMatch findInWords(const unsigned char* text, std::size_t windowStart, std::size
     if (p - x < 8) candidates &= (std::uint64_t{1} << (8 * (p - x))) - 1;
     for (; candidates != 0; candidates &= candidates - 1) {
       const std::size_t position = x + static_cast<std::size_t>(std::countr_zero(candidates)) / 8;
-      const std::size_t length = matchLength(text + position, text + p, longest);
-      if (length <= best.length) continue;
-      best = {position, length};
-      if (length == longest) return best;
+      if (!improves(best, text, position, p, longest)) continue;
+      if (best.length == longest) return best;
       next = text[p + best.length] * kLowBits;
     }
   }

@@ -34,6 +34,17 @@
   return longest;
 }
 
+/// Checks the candidate at `position` in full and takes it when it is longer than `best`: as
+/// candidates come lowest first, of equally long matches the farthest stays.
+[[gnu::always_inline]] static inline bool improves(tMatch& best, const unsigned char* text,
+                                                   std::size_t position, std::size_t p,
+                                                   std::size_t longest) {
+  const std::size_t length = matchLength(text + position, text + p, longest);
+  if (length <= best.length) return false;
+  best = {position, length};
+  return true;
+}
+
 /// Adds the SIMD paths that this processor can run; nothing on processors without such paths.
 void appendSimdSearchPaths(std::vector<tSearchPath>& paths);
 

@@ -60,10 +60,8 @@ template <typename tVector>
   for (x -= kPositionsPerStep;;) {
     for (; candidates != 0; candidates &= candidates - 1) {
       const std::size_t position = x + static_cast<std::size_t>(__builtin_ctzll(candidates));
-      const std::size_t length = matchLength(text + position, text + p, longest);
-      if (length <= best.length) continue;
-      best = {position, length};
-      if (length == longest) return best;
+      if (!improves(best, text, position, p, longest)) continue;
+      if (best.length == longest) return best;
       wanted[3] = tVector::broadcast(text[p + best.length]);
     }
     x += kPositionsPerStep;
